@@ -1,0 +1,28 @@
+#include "app/BuildInfo.h"
+#include "app/ProductionServices.h"
+#include "app/TApplication.h"
+#include "app/TForm1.h"
+#include "platform/TerminationSignals.h"
+
+#include <QMessageBox>
+#include <exception>
+
+int main(int argc, char** argv) {
+    using namespace corvanta;
+    TApplication app(argc, argv);
+    TApplication::setQuitOnLastWindowClosed(false); // it lives in the tray
+    TApplication::setApplicationName(ProgramTitle);
+    try {
+        ProductionServices production;
+        TForm1 mainWindow(production.services());
+        // Log-off, shutdown and termination signals end through the normal shutdown.
+        TerminationSignals terminationSignals([](int) { TApplication::quit(); });
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow,
+                         [&mainWindow] { mainWindow.FormDestroy(); });
+        mainWindow.FormCreate();
+        return TApplication::exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, ProgramTitle, QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+}
