@@ -1,5 +1,6 @@
 #include "settings/SettingsBlob.h"
 
+#include "app/BuildInfo.h"
 #include "settings/Cipher.h"
 
 #include <cstring>

@@ -1,13 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
 namespace corvanta {
-
-inline constexpr std::string_view BuildLabel = "Build #39-13";
 
 enum class FieldKind { Check, Text, List };
 

@@ -2,7 +2,7 @@
 """Golden data for the cipher and settings tests, computed independently of our C++ code.
 
 The block function is OpenSSL's Blowfish (libcrypto, through ctypes); the key set-up path and
-the chaining of whole buffers are applied here by hand. Prints C++ initialisers to paste.
+the chaining of whole buffers are applied here by hand. Usage: chain_reference.py > ../GoldenData.h
 """
 import ctypes
 import ctypes.util
@@ -80,7 +80,7 @@ def settings_blob(time_limit, prohibited, allowed, checks_before, password, chec
 
 def cpp_bytes(name: str, data: bytes) -> str:
     rows = [", ".join(f"0x{b:02X}" for b in data[i:i + 12]) for i in range(0, len(data), 12)]
-    return f"// {len(data)} bytes\nconst std::vector<std::uint8_t> {name} = {{\n    " + \
+    return f"// {len(data)} bytes\ninline const std::vector<std::uint8_t> {name} = {{\n    " + \
         ",\n    ".join(rows) + ",\n};"
 
 
@@ -90,20 +90,36 @@ def emit(name: str, cipher: KeyedCipher, plain: bytes):
     print(cpp_bytes(name, stored))
 
 
+HEADER = """#pragma once
+// Produced by tools/chain_reference.py (OpenSSL's Blowfish, chaining applied by hand).
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace golden {
+"""
+
+
 def main():
+    print(HEADER)
     counting = bytes(range(44))
     print(cpp_bytes("kStartVectorEmptyKey", KeyedCipher(b"").start))
+    print("// The bytes 0, 1, ... 43 under the empty key text and under kLongKey.")
     emit("kCountingEmptyKey", KeyedCipher(b""), counting)
     long_key = b"Corvanta keeps its settings under a key text longer than fifty-six bytes"
-    print(f"// key text: {long_key.decode()}")
+    print(f'inline constexpr std::string_view kLongKey =\n    "{long_key.decode()}";')
     emit("kCountingLongKey", KeyedCipher(long_key), counting)
 
+    print("// Stored settings: the designed defaults.")
     default = settings_blob(0, [], [], [1, 1, 1, 1, 0], b"", [0, 0, 1, 1, 1, 0, 0])
     assert len(default) == 44
     emit("kStoredDefaults", KeyedCipher(b""), default)
+    print('// Stored settings: time limit -15, lists {"8-900*", "", "*0"} and {"8-900-555"},')
+    print('// checks 1 0 2 255 1, password "p\\xE4ss\\xFF", checks 0 1 0 1 0 1 0.')
     busy = settings_blob(-15, [b"8-900*", b"", b"*0"], [b"8-900-555"], [1, 0, 2, 255, 1],
                          b"p\xe4ss\xff", [0, 1, 0, 1, 0, 1, 0])
     emit("kStoredBusy", KeyedCipher(b""), busy)
+    print("\n} // namespace golden")
 
 
 if __name__ == "__main__":
