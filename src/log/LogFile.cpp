@@ -40,6 +40,24 @@ std::size_t writeAll(int fd, const std::string& text) {
     return done;
 }
 
+// Reads to the end of the file, but no more than limit bytes (the file may grow meanwhile).
+bool readUpTo(int fd, std::uint64_t limit, std::string& text) {
+    char buffer[65536];
+    while (text.size() < limit) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    if (text.size() > limit)
+        text.resize(limit);
+    return true;
+}
+
 std::string openError(const std::string& path) {
     return "Cannot open file \"" + path + "\". " + std::strerror(errno);
 }
@@ -97,7 +115,8 @@ bool LogFile::clear(TDateTime now) {
 
 LogFileContents LogFile::readAll() const {
     LogFileContents contents;
-    const Descriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so a pipe put in the log's place cannot hang the viewer.
+    const Descriptor fd(::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (!fd.valid() || ::fstat(fd.get(), &info) != 0) {
         contents.error = openError(path_);
@@ -115,21 +134,10 @@ LogFileContents LogFile::readAll() const {
     }
 
     std::string text;
-    char buffer[65536];
-    while (text.size() < kMaxReadBytes) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            contents.error = "Cannot read file \"" + path_ + "\". " + std::strerror(errno);
-            return contents;
-        }
-        if (n == 0)
-            break;
-        text.append(buffer, static_cast<std::size_t>(n));
+    if (!readUpTo(fd.get(), kMaxReadBytes, text)) {
+        contents.error = "Cannot read file \"" + path_ + "\". " + std::strerror(errno);
+        return contents;
     }
-    if (text.size() > kMaxReadBytes)
-        text.resize(kMaxReadBytes); // the file grew while being read
     if (contents.omittedBytes > 0) {
         // The tail starts inside a line; show whole lines only.
         const std::size_t firstEnd = text.find('\n');

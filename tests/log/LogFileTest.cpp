@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace corvanta;
@@ -113,7 +114,9 @@ TEST_F(LogFileTest, ReadSplitsLinesAndKeepsAnyBytes) {
 }
 
 TEST_F(LogFileTest, ReadReportsWhatCannotBeRead) {
-    for (const std::string& bad : {folder + "/missing.log", folder}) {
+    const std::string pipe = folder + "/pipe.log"; // must not wait for a writer
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& bad : {folder + "/missing.log", folder, pipe}) {
         const LogFileContents read = LogFile(bad).readAll();
         EXPECT_FALSE(read.ok()) << bad;
         EXPECT_NE(read.error.find("Cannot open file \"" + bad + "\""), std::string::npos)
