@@ -3,8 +3,17 @@
 namespace corvanta {
 namespace {
 
+// A line break inside a field would split the record and could forge a record of its own.
+std::string oneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = '?';
+    return text;
+}
+
 std::string rightAligned(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    const std::string line = oneLine(text);
+    return line.size() >= width ? line : std::string(width - line.size(), ' ') + line;
 }
 
 } // namespace
@@ -13,7 +22,7 @@ std::string rightAligned(const std::string& text, std::size_t width) {
 std::string formatLogRecord(const std::string& number, const std::string& dateTimeText,
                             const std::string& address, const std::string& stateText) {
     return rightAligned(number, 16) + ": " + rightAligned(dateTimeText, 20) + ' ' +
-           rightAligned(address, 20) + " - " + stateText + "\r\n";
+           rightAligned(address, 20) + " - " + oneLine(stateText) + "\r\n";
 }
 
 } // namespace corvanta

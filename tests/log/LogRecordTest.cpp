@@ -44,3 +44,10 @@ TEST(LogRecord, NulInsideAFieldDoesNotCutTheLine) {
     EXPECT_EQ(line.substr(11, 5), number);
     EXPECT_EQ(line.substr(line.size() - 15), "Disconnected.\r\n");
 }
+
+TEST(LogRecord, LineBreaksInsideFieldsCannotForgeRecords) {
+    const std::string line =
+        formatLogRecord("555\r\n1234", kWhen, "10.0.0.5\n", "Successful connection.");
+    EXPECT_EQ(line, "       555??1234:  2026-05-06 07:08:09            10.0.0.5? - Successful "
+                    "connection.\r\n");
+}
