@@ -135,15 +135,19 @@ struct SimulatedDialupService::Impl {
             .run();
     }
 
-    bool entryExists(const std::string& name) {
-        return db().prepare("SELECT 1 FROM entries WHERE name = ?1").bind(1, name).step();
+    // The entry's name as the phone book spells it.
+    std::optional<std::string> storedName(const std::string& name) {
+        auto select = db().prepare("SELECT name FROM entries WHERE name = ?1");
+        if (!select.bind(1, name).step())
+            return std::nullopt;
+        return select.text(0);
     }
 
     RasStatus writeEntry(const std::string& name, const RasEntry& entry, bool mustExist) {
         if (const RasStatus status = checkEntry(name, entry))
             return status;
         SqliteTransaction transaction(db());
-        const bool exists = entryExists(name);
+        const bool exists = storedName(name).has_value();
         if (mustExist && !exists)
             return ras::kCannotFindEntry;
         auto count = db().prepare("SELECT COUNT(*) FROM entries");
@@ -317,6 +321,7 @@ RasStatus SimulatedDialupService::dial(const DialRequest& request, RasHandle& ha
             if (const RasStatus status = getEntryProperties(request.entry, entry))
                 return status;
             number = entry.localPhoneNumber;
+            entryName = impl_->storedName(request.entry).value_or(request.entry);
         } else {
             entryName = "." + number; // how the service names a connection made without entry
         }
