@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/BuildInfo.h"
 #include "app/HashEcho.h"
 #include "app/VclTimer.h"
 #include "log/ConnectionLogState.h"

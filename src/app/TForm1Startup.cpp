@@ -2,6 +2,7 @@
 
 #include "app/TForm11.h"
 #include "app/VclTimer.h"
+#include "trace/TForm9.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -68,8 +68,9 @@ void TForm1::waitForAddress() {
     while (addressUnknown(CurrentIp) && std::chrono::steady_clock::now() < deadline) {
         breathe();
         services_.addressWatch.refresh();
+        const std::string address = services_.addressWatch.currentAddress();
         if (services_.addressWatch.online())
-            CurrentIp = services_.addressWatch.currentAddress();
+            CurrentIp = address.find("No match for ") == std::string::npos ? address : "Unknown";
     }
 }
 

@@ -3,6 +3,7 @@
 #include "trace/TForm9.h"
 #include "trace/TraceSetup.h"
 
+#include <QListWidget>
 #include <QPushButton>
 
 namespace corvanta {
