@@ -3,7 +3,6 @@
 #include "platform/Paths.h"
 #include "platform/SqliteDatabase.h"
 
-#include <array>
 #include <chrono>
 
 namespace corvanta {
@@ -28,44 +27,8 @@ const std::string kEnded = "(hangup_after_ms IS NOT NULL AND ?1 >= started_ms + 
 const std::string kConnectionDetail =
     "'handle ' || handle || ', entry ' || entry || ', number ' || number";
 
-constexpr std::size_t kMaxEntryNameLength = 256;
-
-struct State {
-    std::int32_t code;
-    const char* name;
-};
-constexpr std::array<State, 7> kSequence{{{ras::kOpenPort, "OpenPort"},
-                                          {ras::kPortOpened, "PortOpened"},
-                                          {ras::kConnectDevice, "ConnectDevice"},
-                                          {ras::kDeviceConnected, "DeviceConnected"},
-                                          {ras::kAuthenticate, "Authenticate"},
-                                          {ras::kAuthenticated, "Authenticated"},
-                                          {ras::kConnected, "Connected"}}};
-
 std::string defaultAddress(RasHandle handle) {
     return "198.51.100." + std::to_string(handle % 254 + 1);
-}
-
-RasStatus checkNumber(const std::string& number) {
-    return number.size() > ras::kMaxPhoneNumberLength ? ras::kInvalidSize : ras::kSuccess;
-}
-
-RasStatus checkEntry(const std::string& name, const RasEntry& entry) {
-    if (name.empty())
-        return ras::kInvalidParameter;
-    if (name.size() > kMaxEntryNameLength)
-        return ras::kInvalidSize;
-    if (const RasStatus status = checkNumber(entry.localPhoneNumber))
-        return status;
-    std::size_t listBytes = entry.alternates.empty() ? 0 : 1; // the closing empty string
-    for (const std::string& alternate : entry.alternates) {
-        if (alternate.empty()) // it would end the list early
-            return ras::kInvalidParameter;
-        if (const RasStatus status = checkNumber(alternate))
-            return status;
-        listBytes += alternate.size() + 1;
-    }
-    return listBytes > ras::kMaxAlternateListBytes ? ras::kInvalidSize : ras::kSuccess;
 }
 
 std::string entryDetail(const std::string& name, const RasEntry& entry) {
@@ -76,22 +39,6 @@ std::string entryDetail(const std::string& name, const RasEntry& entry) {
 }
 
 } // namespace
-
-std::int32_t dialingState(std::int64_t elapsedMs, std::int64_t connectAfterMs) {
-    if (elapsedMs >= connectAfterMs)
-        return ras::kConnected;
-    if (elapsedMs <= 0)
-        return ras::kOpenPort;
-    const std::int64_t steps = kSequence.size() - 1;
-    return kSequence[static_cast<std::size_t>(elapsedMs * steps / connectAfterMs)].code;
-}
-
-std::string dialingStateName(std::int32_t state) {
-    for (const State& s : kSequence)
-        if (s.code == state)
-            return s.name;
-    return state == ras::kDisconnected ? "Disconnected" : "State" + std::to_string(state);
-}
 
 struct SimulatedDialupService::Impl {
     std::string path;
@@ -144,7 +91,7 @@ struct SimulatedDialupService::Impl {
     }
 
     RasStatus writeEntry(const std::string& name, const RasEntry& entry, bool mustExist) {
-        if (const RasStatus status = checkEntry(name, entry))
+        if (const RasStatus status = checkEntryRecord(name, entry))
             return status;
         SqliteTransaction transaction(db());
         const bool exists = storedName(name).has_value();
@@ -327,7 +274,7 @@ RasStatus SimulatedDialupService::dial(const DialRequest& request, RasHandle& ha
         }
         if (number.empty())
             return ras::kInvalidParameter;
-        if (const RasStatus status = checkNumber(number))
+        if (const RasStatus status = checkPhoneNumberLength(number))
             return status;
         SqliteDatabase& db = impl_->db();
         db.prepare("INSERT INTO connections(entry, number, device_type, device_name, started_ms, "

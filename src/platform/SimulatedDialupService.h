@@ -3,6 +3,7 @@
 // corvanta-dialsim tool (which plays the programs that dial). A connection walks the published
 // dialing states by elapsed time; one past its hang-up time has ended.
 #include "platform/DialupService.h"
+#include "platform/SimulatedDialing.h"
 
 #include <functional>
 #include <memory>
@@ -11,11 +12,6 @@
 namespace corvanta {
 
 class SqliteDatabase;
-
-namespace ras {
-constexpr RasStatus kInvalidParameter = 87;
-constexpr RasStatus kCannotWritePhonebook = 624;
-} // namespace ras
 
 struct DialRequest {
     std::string entry;  // dial this entry's main number ...
@@ -43,12 +39,6 @@ struct DialupHistoryRecord {
     std::string by;    // who did it; empty for a connection that ended by itself
     std::string detail;
 };
-
-// The published state of a connection `elapsedMs` after dialing: the intermediate states share
-// the time before `connectAfterMs` evenly, then it stays connected.
-std::int32_t dialingState(std::int64_t elapsedMs, std::int64_t connectAfterMs);
-// Name of a published state, as in the service's headers ("OpenPort", "Connected", ...).
-std::string dialingStateName(std::int32_t state);
 
 class SimulatedDialupService final : public IDialupService {
 public:
