@@ -69,6 +69,7 @@ struct MainWindowFixture : ::testing::Test {
         makeForm().FormCreate();
         form->Timer1Timer(); // the hand-over tick
         dialogs.messages.clear();
+        sound.played.clear();
         return *form;
     }
     std::string logText() const;

@@ -122,6 +122,7 @@ TEST_F(SettingsStore, UnreadableValuesChangeNothingAndSaySo) {
          "", true},
     };
     for (const Case& c : cases) {
+        form.reset(); // its shutdown saves settings
         MemoryRegistry fresh;
         registry = fresh;
         c.store(registry);
