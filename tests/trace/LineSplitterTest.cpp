@@ -28,8 +28,9 @@ TEST(LineSplitter, CutsChunksIntoLines) {
         std::vector<std::string> chunks;
         std::vector<OutputLine> lines;
     } cases[] = {
-        {"each line end", {"a\nb\rc\r\nd\n"}, {{"a", Entire}, {"b", Entire}, {"c", Entire},
-                                              {"d", Entire}}},
+        {"each line end",
+         {"a\nb\rc\r\nd\n"},
+         {{"a", Entire}, {"b", Entire}, {"c", Entire}, {"d", Entire}}},
         {"empty lines stay lines", {"\n\r\n\r"}, {{"", Entire}, {"", Entire}, {"", Entire}}},
         {"LF CR is two ends", {"a\n\rb\n"}, {{"a", Entire}, {"", Entire}, {"b", Entire}}},
         {"CR LF split across chunks", {"a\r", "\nb\n"}, {{"a", Entire}, {"b", Entire}}},
@@ -37,8 +38,9 @@ TEST(LineSplitter, CutsChunksIntoLines) {
          {"  1  12", " ms", " hop\n"},
          {{"  1  12", Beginning}, {"  1  12 ms", Beginning}, {"  1  12 ms hop", Entire}}},
         {"line end alone completes a piece", {"abc", "\n"}, {{"abc", Beginning}, {"abc", Entire}}},
-        {"piece after a complete line", {"a\nbc"}, {{"a", Entire}, {"bc", Beginning},
-                                                  {"bc", Entire}}},
+        {"piece after a complete line",
+         {"a\nbc"},
+         {{"a", Entire}, {"bc", Beginning}, {"bc", Entire}}},
         {"rest at the end is entire", {"tail"}, {{"tail", Beginning}, {"tail", Entire}}},
         {"nothing at all", {}, {}},
         {"bytes above 127 pass", {"\xE9t\xE9\n"}, {{"\xE9t\xE9", Entire}}},

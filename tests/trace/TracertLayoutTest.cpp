@@ -26,9 +26,11 @@ TEST(TracertLayout, RewritesTracerouteLines) {
         {"12  a.example (198.51.100.1)  30.0 ms !H b.example (198.51.100.2)  31.0 ms  32.0 ms !N",
          {" 12    30 ms    31 ms    32 ms  a.example [198.51.100.1]"}},
         // Numeric output names the hop by its address alone.
-        {" 5  198.51.100.7  8.0 ms  9.0 ms  10.0 ms", {"  5     8 ms     9 ms    10 ms  198.51.100.7"}},
+        {" 5  198.51.100.7  8.0 ms  9.0 ms  10.0 ms",
+         {"  5     8 ms     9 ms    10 ms  198.51.100.7"}},
         // Lines that are neither pass unchanged.
-        {"example.invalid: Name or service not known", {"example.invalid: Name or service not known"}},
+        {"example.invalid: Name or service not known",
+         {"example.invalid: Name or service not known"}},
         {"", {""}},
         {" 6  (10.0.0.1)  1.0 ms", {" 6  (10.0.0.1)  1.0 ms"}},
         {" 7  host (10.0.0.1)  abc ms", {" 7  host (10.0.0.1)  abc ms"}},
