@@ -59,7 +59,7 @@ ProductionServices::ProductionServices() : adapters_(std::make_unique<Adapters>(
             return a.previousInstance.AlreadyRunning;
         },
         [](int exitCode) { std::exit(exitCode); },
-        [] { QCoreApplication::quit(); },
+        [] { QCoreApplication::exit(0); },
     });
 }
 

@@ -15,8 +15,11 @@ int main(int argc, char** argv) {
     try {
         ProductionServices production;
         TForm1 mainWindow(production.services());
-        // Log-off, shutdown and termination signals end through the normal shutdown.
-        TerminationSignals terminationSignals([](int) { TApplication::quit(); });
+        // Log-off, shutdown and termination signals end through the normal shutdown. exit()
+        // rather than quit(): quit() asks the windows to close, and the main window refuses.
+        TerminationSignals terminationSignals([](int) { TApplication::exit(0); });
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
+                         [] { TApplication::exit(0); });
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow,
                          [&mainWindow] { mainWindow.FormDestroy(); });
         mainWindow.FormCreate();

@@ -104,7 +104,8 @@ TEST_F(EndToEnd, GuardsRealCallsAndSavesOnTermination) {
 
     // Allowed by the allowed list, and matching nothing: left alone.
     dialsim({"dial", "--number", "09001234", "--connect-after", "2"});
-    dialsim({"dial", "--number", "0123", "--connect-after", "2"});
+    // Its states run out of step with the first one, so both leave records.
+    dialsim({"dial", "--number", "0123", "--connect-after", "5"});
     auto connected = [](const std::string& listing) {
         std::size_t count = 0;
         for (auto at = listing.find("8192"); at != std::string::npos;
