@@ -1,5 +1,6 @@
 #include "app/Pictures.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,23 +15,23 @@ const QColor kSendGreen(46, 160, 67);
 void drawPhone(QPainter& p, const QColor& body) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(body);
-    p.drawRoundedRect(QRectF(9, 8, 13, 22), 2.5, 2.5);   // body
-    p.drawRect(QRectF(18.5, 2.5, 2, 6));                 // aerial
+    p.drawRoundedRect(QRectF(9, 8, 13, 22), 2.5, 2.5); // body
+    p.drawRect(QRectF(18.5, 2.5, 2, 6));               // aerial
     p.setBrush(QColor(200, 230, 245));
-    p.drawRect(QRectF(11, 10.5, 9, 7));                  // screen
+    p.drawRect(QRectF(11, 10.5, 9, 7)); // screen
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
-    for (int row = 0; row < 3; ++row)                    // keypad
+    for (int row = 0; row < 3; ++row) // keypad
         for (int col = 0; col < 3; ++col)
             p.drawRect(QRectF(11.5 + col * 3, 19.5 + row * 3, 2, 2));
 }
 
 void drawWaves(QPainter& p, const QColor& colour) {
-    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, 2.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    for (int i = 1; i <= 3; ++i) {
-        const double r = 2.5 * i;
-        p.drawArc(QRectF(19.5 - r, 3.5 - r, 2 * r, 2 * r), 20 * 16, 70 * 16);
+    for (int i = 1; i <= 3; ++i) { // arcs to the upper right of the aerial's tip
+        const double r = 1.5 + 3.5 * i;
+        p.drawArc(QRectF(16.5 - r, 4.5 - r, 2 * r, 2 * r), -10 * 16, 75 * 16);
     }
 }
 
@@ -62,7 +63,7 @@ void drawTrayPicture(QPainter& p, int index) {
     case 2:
         drawPhone(p, kSendGreen);
         drawWaves(p, kSendGreen);
-        drawGlobe(p, QPointF(6.5, 24.5), 5.5);
+        drawGlobe(p, QPointF(25.5, 25.5), 5.5);
         break;
     case 3:
         drawPhone(p, QColor(150, 155, 165));
@@ -88,9 +89,10 @@ void drawShield(QPainter& p, const QRectF& r) {
     p.drawPath(shield);
     // a tick: the line is guarded
     p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(r.left() + r.width() * 0.28, r.center().y()),
-                              QPointF(r.center().x() - r.width() * 0.05, r.top() + r.height() * 0.68),
-                              QPointF(r.right() - r.width() * 0.25, r.top() + r.height() * 0.32)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(r.left() + r.width() * 0.28, r.center().y()),
+                   QPointF(r.center().x() - r.width() * 0.05, r.top() + r.height() * 0.68),
+                   QPointF(r.right() - r.width() * 0.25, r.top() + r.height() * 0.32)}));
 }
 
 } // namespace
@@ -130,16 +132,24 @@ QPixmap splashPicture() {
     p.restore();
     drawShield(p, QRectF(100, 105, 70, 85));
 
-    QFont title(QStringLiteral("Sans Serif"), 34, QFont::Bold);
+    QFont title(QStringLiteral("Sans Serif"));
+    title.setBold(true);
+    for (int pixels = 48; pixels > 12; pixels -= 2) { // fit whatever font the system has
+        title.setPixelSize(pixels);
+        if (QFontMetrics(title).horizontalAdvance(QStringLiteral("Corvanta")) <= 205)
+            break;
+    }
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRectF(180, 60, 210, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Corvanta"));
+    p.drawText(QRectF(180, 60, 210, 60), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Corvanta"));
     QFont small(QStringLiteral("Sans Serif"), 11);
     p.setFont(small);
     p.setPen(QColor(200, 225, 245));
     p.drawText(QRectF(182, 115, 210, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("dial-up guard"));
-    p.drawText(QRectF(182, 200, 200, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("v 1.7"));
+    p.drawText(QRectF(182, 200, 200, 24), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("v 1.7"));
     return pixmap;
 }
 
