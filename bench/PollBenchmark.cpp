@@ -43,11 +43,24 @@ void poll(benchmark::State& state) {
     test::FakeDialogs dialogs;
     NoRunners runners;
     NoWhois whois;
-    AppServices services{dialup, registry, clock, sound, watch, dialogs, runners, whois,
+    AppServices services{dialup,
+                         registry,
+                         clock,
+                         sound,
+                         watch,
+                         dialogs,
+                         runners,
+                         whois,
                          [](QWidget*) { return std::make_unique<test::FakeTray>(); },
-                         home + "/", home + "/corvanta", "", std::chrono::milliseconds(0),
-                         std::chrono::milliseconds(0), [] { return std::string(); },
-                         [] { return false; }, [](int) {}, [] {}};
+                         home + "/",
+                         home + "/corvanta",
+                         "",
+                         std::chrono::milliseconds(0),
+                         std::chrono::milliseconds(0),
+                         [] { return std::string(); },
+                         [] { return false; },
+                         [](int) {},
+                         [] {}};
     TForm1 form(services);
     for (auto _ : state)
         form.Button1Click();

@@ -2,11 +2,11 @@
 
 #include "app/BuildInfo.h"
 #include "app/HashEcho.h"
+#include "app/TForm11.h"
 #include "app/VclTimer.h"
 #include "log/ConnectionLogState.h"
 #include "log/LogFile.h"
 #include "trace/TForm9.h"
-#include "app/TForm11.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,7 +33,9 @@ QString hint(const char* text) {
     return h;
 }
 
-QColor listColour(int r, int g, int b) { return QColor(r, g, b); }
+QColor listColour(int r, int g, int b) {
+    return QColor(r, g, b);
+}
 
 void paintList(QListWidget* list, const QColor& colour) {
     QPalette palette = list->palette();
@@ -58,9 +60,12 @@ TForm1::TForm1(AppServices& services, QWidget* parent)
     setWindowTitle(QString::fromLatin1(ProgramTitle));
     createControls();
     connectHandlers();
-    Timer1 = new VclTimer(0, false, [this] { Timer1Timer(); }, this);
-    Timer2 = new VclTimer(300000, false, [this] { Timer2Timer(); }, this);
-    Timer3 = new VclTimer(600000, true, [this] { Timer3Timer(); }, this);
+    Timer1 = new VclTimer(
+        0, false, [this] { Timer1Timer(); }, this);
+    Timer2 = new VclTimer(
+        300000, false, [this] { Timer2Timer(); }, this);
+    Timer3 = new VclTimer(
+        600000, true, [this] { Timer3Timer(); }, this);
     TrayIcon1 = services_.makeTray(this);
     TrayIcon1->setHint(ProgramTitle);
     TrayIcon1->onClick = [this] { TrayIcon1Click(); };
@@ -101,9 +106,9 @@ void TForm1::createControls() {
     auto* columns = new QHBoxLayout;
     auto* lists = new QVBoxLayout;
     auto listGroup = [&](QGroupBox*& group, const char* name, const char* caption,
-                         QListWidget*& list, const char* listName, QColor colour,
-                         QPushButton*& add, const char* addName, QPushButton*& del,
-                         const char* delName, QPushButton*& clear, const char* clearName) {
+                         QListWidget*& list, const char* listName, QColor colour, QPushButton*& add,
+                         const char* addName, QPushButton*& del, const char* delName,
+                         QPushButton*& clear, const char* clearName) {
         make(group, name, this);
         group->setTitle(QString::fromLatin1(caption));
         make(list, listName, group);

@@ -20,7 +20,9 @@ void TForm1::CheckBox5Click() {
         registry.deleteValue(registry_keys::kRun, ProgramTitle);
 }
 
-void TForm1::CheckBox6Click() { MaskEdit1->setEnabled(CheckBox6->isChecked()); }
+void TForm1::CheckBox6Click() {
+    MaskEdit1->setEnabled(CheckBox6->isChecked());
+}
 
 // Password gate, run after every restore from the tray.
 void TForm1::TrayIcon1Restore() {

@@ -99,7 +99,9 @@ void TForm1::finishFirstTick() {
     Timer1->setInterval(500);
 }
 
-void TForm1::Timer3Timer() { SaveCFG(); }
+void TForm1::Timer3Timer() {
+    SaveCFG();
+}
 
 void TForm1::FormDestroy() {
     if (formDestroyed_)

@@ -10,11 +10,17 @@ void TForm1::TrayIcon1Click() {
     TrayIcon1->restore();
 }
 
-void TForm1::Restore1Click() { TrayIcon1->restore(); }
+void TForm1::Restore1Click() {
+    TrayIcon1->restore();
+}
 
-void TForm1::About1Click() { LbSpeedButton2Click(); }
+void TForm1::About1Click() {
+    LbSpeedButton2Click();
+}
 
-void TForm1::LbSpeedButton6Click() { TrayIcon1->minimize(); }
+void TForm1::LbSpeedButton6Click() {
+    TrayIcon1->minimize();
+}
 
 // A minimise command from the desktop hides to the tray like "Hide".
 void TForm1::changeEvent(QEvent* event) {

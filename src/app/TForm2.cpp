@@ -54,8 +54,12 @@ TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     layout->addWidget(LbSpeedButton7, 0, Qt::AlignHCenter);
 }
 
-void TForm2::Label5Click() { dialogs_.openUrl(MakerWebAddress); }
+void TForm2::Label5Click() {
+    dialogs_.openUrl(MakerWebAddress);
+}
 
-void TForm2::Label10Click() { dialogs_.openUrl(QString("mailto:") + MakerMailAddress); }
+void TForm2::Label10Click() {
+    dialogs_.openUrl(QString("mailto:") + MakerMailAddress);
+}
 
 } // namespace corvanta

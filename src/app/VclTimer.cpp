@@ -6,7 +6,12 @@ VclTimer::VclTimer(int interval, bool enabled, std::function<void()> onTimer, QO
     : QObject(parent), onTimer_(std::move(onTimer)), interval_(interval), enabled_(enabled) {
     connect(&timer_, &QTimer::timeout, this, [this] {
         QMetaObject::invokeMethod(
-            this, [this] { if (running()) onTimer_(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                if (running())
+                    onTimer_();
+            },
+            Qt::QueuedConnection);
     });
     apply();
 }
@@ -21,7 +26,9 @@ void VclTimer::setInterval(int milliseconds) {
     apply();
 }
 
-void VclTimer::fire() { onTimer_(); }
+void VclTimer::fire() {
+    onTimer_();
+}
 
 void VclTimer::apply() {
     if (enabled_ && interval_ > 0)

@@ -51,17 +51,29 @@ void TForm1::clearMasks(QListWidget* list, const QString& warning) {
         list->clear();
 }
 
-void TForm1::LbSpeedButton9Click() { addMaskTo(ListBox2); }
-void TForm1::LbSpeedButton10Click() { deleteSelectedMask(ListBox2); }
+void TForm1::LbSpeedButton9Click() {
+    addMaskTo(ListBox2);
+}
+void TForm1::LbSpeedButton10Click() {
+    deleteSelectedMask(ListBox2);
+}
 void TForm1::LbSpeedButton11Click() {
     clearMasks(ListBox2, "All items in Prohibited phone list will be deleted!");
 }
-void TForm1::LbSpeedButton12Click() { addMaskTo(ListBox3); }
-void TForm1::LbSpeedButton13Click() { deleteSelectedMask(ListBox3); }
+void TForm1::LbSpeedButton12Click() {
+    addMaskTo(ListBox3);
+}
+void TForm1::LbSpeedButton13Click() {
+    deleteSelectedMask(ListBox3);
+}
 void TForm1::LbSpeedButton14Click() {
     clearMasks(ListBox3, "All items in Allowed phone list will be deleted!");
 }
-void TForm1::ListBox2DblClick() { editSelectedMask(ListBox2); }
-void TForm1::ListBox3DblClick() { editSelectedMask(ListBox3); }
+void TForm1::ListBox2DblClick() {
+    editSelectedMask(ListBox2);
+}
+void TForm1::ListBox3DblClick() {
+    editSelectedMask(ListBox3);
+}
 
 } // namespace corvanta

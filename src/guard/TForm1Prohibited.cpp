@@ -15,7 +15,9 @@
 namespace corvanta {
 namespace {
 
-bool addressUnknown(const std::string& ip) { return ip == "Unknown" || ip == "Offline"; }
+bool addressUnknown(const std::string& ip) {
+    return ip == "Unknown" || ip == "Offline";
+}
 
 // Keeps the windows alive during a wait without spinning a core.
 void breathe() {
@@ -56,8 +58,7 @@ std::int32_t TForm1::ProhibitedCallResponse(RasHandle connection, const RasConnS
     if (traced && traceProblem.empty())
         inform(toQt("Tracing info saved in:\n" + services_.programFolder + "PROHIBITED.LOG"));
     else if (traced)
-        services_.dialogs.message(this, toQt(traceProblem), MessageKind::Error,
-                                  MessageButtons::Ok);
+        services_.dialogs.message(this, toQt(traceProblem), MessageKind::Error, MessageButtons::Ok);
     responsesOpen_.erase(connection);
     return code;
 }

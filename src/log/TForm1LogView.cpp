@@ -8,9 +8,13 @@
 
 namespace corvanta {
 
-std::string TForm1::logFilePath() const { return logFile_->path(); }
+std::string TForm1::logFilePath() const {
+    return logFile_->path();
+}
 
-void TForm1::CheckBox1Click() { CheckBox4->setEnabled(CheckBox1->isChecked()); }
+void TForm1::CheckBox1Click() {
+    CheckBox4->setEnabled(CheckBox1->isChecked());
+}
 
 void TForm1::LbSpeedButton7Click() {
     const LogFileContents contents = logFile_->readAll();

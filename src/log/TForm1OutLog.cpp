@@ -14,14 +14,13 @@ namespace corvanta {
 void TForm1::OutLog(std::int32_t code, const std::string& number) {
     const OutLogOptions options{CheckBox1->isChecked(), CheckBox4->isChecked(),
                                 CheckBox11->isChecked(), CSpinEdit1->value()};
-    const OutLogMembers members{CurrentIp,   PreviousIp,      ConnectStart, InTimeLimit,
-                                TrayDetail,  OptimisePending, EntryName};
+    const OutLogMembers members{CurrentIp,  PreviousIp,      ConnectStart, InTimeLimit,
+                                TrayDetail, OptimisePending, EntryName};
     IAddressWatch& watch = services_.addressWatch;
     const TDateTime now = services_.clock.now();
 
-    const OutLogChange change = logState_->begin(code, number, now,
-                                                 {watch.online(), watch.currentAddress()},
-                                                 options, members);
+    const OutLogChange change = logState_->begin(
+        code, number, now, {watch.online(), watch.currentAddress()}, options, members);
     TrayIcon1->setPicture(change.state.picture);
     if (change.counted) {
         setWindowTitle(toQt(change.title));

@@ -26,7 +26,9 @@ void FakeDialupService::setState(RasHandle handle, std::int32_t state) {
     connections_.at(handle).status.state = state;
 }
 
-void FakeDialupService::remove(RasHandle handle) { connections_.erase(handle); }
+void FakeDialupService::remove(RasHandle handle) {
+    connections_.erase(handle);
+}
 
 RasStatus FakeDialupService::enumConnections(std::vector<RasConn>& records,
                                              std::uint32_t& byteCount,

@@ -13,7 +13,9 @@ std::string envOr(const char* name, const std::string& fallback) {
     return (value && *value) ? std::string(value) : fallback;
 }
 
-std::string home() { return envOr("HOME", "/tmp"); }
+std::string home() {
+    return envOr("HOME", "/tmp");
+}
 
 } // namespace
 
@@ -28,7 +30,9 @@ std::string programFolder() {
     return exe.parent_path().string() + '/';
 }
 
-std::string configFolder() { return envOr("XDG_CONFIG_HOME", home() + "/.config") + "/Corvanta"; }
+std::string configFolder() {
+    return envOr("XDG_CONFIG_HOME", home() + "/.config") + "/Corvanta";
+}
 
 std::string stateFolder() {
     return envOr("XDG_STATE_HOME", home() + "/.local/state") + "/Corvanta";

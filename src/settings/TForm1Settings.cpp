@@ -56,9 +56,9 @@ void TForm1::SaveCFG() {
     IRegistry& registry = services_.registry;
     if (!registry.openKey(registry_keys::kSettings) ||
         !registry.writeBinary(registry_keys::kSettings, kSettingsValue, blob))
-        services_.dialogs.message(
-            this, toQt("The settings could not be saved: " + registry.lastError()),
-            MessageKind::Error, MessageButtons::Ok);
+        services_.dialogs.message(this,
+                                  toQt("The settings could not be saved: " + registry.lastError()),
+                                  MessageKind::Error, MessageButtons::Ok);
 }
 
 // Polls start while the message is up, and the splash gives way to it.

@@ -14,9 +14,8 @@ void TForm1::LbSpeedButton3Click() {
     // takes its place.
     if (TraceWindow)
         TraceWindow->deleteLater();
-    const TraceSetup setup{services_.dialogs,       services_.runners,
-                           services_.whois,         services_.programFolder,
-                           PhoneNumber,             CurrentIp,
+    const TraceSetup setup{services_.dialogs,       services_.runners,  services_.whois,
+                           services_.programFolder, PhoneNumber,        CurrentIp,
                            services_.clock.now(),   services_.traceHost};
     TraceWindow = new TForm9(setup, this);
     TraceWindow->ListBox1->setCurrentRow(TraceWindow->ListBox1->count() - 1);

@@ -54,15 +54,24 @@ struct EndToEnd : MainWindowFixture {
     // Settings stored by the program's own settings code, in the per-user registry.
     void storeSettings() {
         SqliteRegistry stored;
-        AppServices withStore{dialup,         stored,
-                              clock,          sound,
-                              watch,          dialogs,
-                              runners,        whois,
-                              services.makeTray, folder,
-                              program,        "",
-                              services.addressWaitLimit, services.traceWaitLimit,
-                              services.integrityProblem, services.alreadyRunning,
-                              services.terminate,        services.quit};
+        AppServices withStore{dialup,
+                              stored,
+                              clock,
+                              sound,
+                              watch,
+                              dialogs,
+                              runners,
+                              whois,
+                              services.makeTray,
+                              folder,
+                              program,
+                              "",
+                              services.addressWaitLimit,
+                              services.traceWaitLimit,
+                              services.integrityProblem,
+                              services.alreadyRunning,
+                              services.terminate,
+                              services.quit};
         TForm1 f(withStore);
         f.ListBox2->addItem("0900*");
         f.ListBox3->addItem("09001*");
@@ -87,13 +96,14 @@ TEST_F(EndToEnd, GuardsRealCallsAndSavesOnTermination) {
     storeSettings();
     QProcess guard;
     start(guard);
-    ASSERT_TRUE(waitFor([&] { return readFile(logPath).find("Disconnected.") != std::string::npos; }))
-        << guard.readAllStandardError().toStdString();
+    ASSERT_TRUE(waitFor([&] {
+        return readFile(logPath).find("Disconnected.") != std::string::npos;
+    })) << guard.readAllStandardError().toStdString();
 
     // Prohibited: hung up by the program while still dialing.
     dialsim({"dial", "--number", "0900555", "--connect-after", "8"});
-    ASSERT_TRUE(waitFor([] { return dialsim({"list"}).find("0900555") == std::string::npos; },
-                        8000));
+    ASSERT_TRUE(
+        waitFor([] { return dialsim({"list"}).find("0900555") == std::string::npos; }, 8000));
     EXPECT_NE(dialsim({"history"}).find("program"), std::string::npos);
     ASSERT_TRUE(waitFor([&] {
         const std::string log = readFile(logPath);

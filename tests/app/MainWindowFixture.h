@@ -72,6 +72,13 @@ struct MainWindowFixture : ::testing::Test {
         sound.played.clear();
         return *form;
     }
+    // Settings as an earlier run of the program saved them.
+    void storeSettings(const std::function<void(TForm1&)>& change) {
+        TForm1& earlier = makeForm();
+        change(earlier);
+        earlier.SaveCFG();
+        form.reset();
+    }
     std::string logText() const;
 };
 

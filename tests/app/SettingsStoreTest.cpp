@@ -14,9 +14,8 @@ using namespace corvanta::test;
 namespace {
 
 std::vector<QCheckBox*> optionBoxes(TForm1& f) {
-    return {f.CheckBox4, f.CheckBox1, f.CheckBox3,  f.CheckBox5,  f.CheckBox6,
-            f.CheckBox2, f.CheckBox7, f.CheckBox8,  f.CheckBox9,  f.CheckBox10,
-            f.CheckBox11, f.CheckBox12};
+    return {f.CheckBox4, f.CheckBox1, f.CheckBox3, f.CheckBox5,  f.CheckBox6,  f.CheckBox2,
+            f.CheckBox7, f.CheckBox8, f.CheckBox9, f.CheckBox10, f.CheckBox11, f.CheckBox12};
 }
 
 std::vector<std::uint8_t> storedBlob(MemoryRegistry& registry) {
@@ -36,17 +35,14 @@ TEST_F(SettingsStore, DefaultSettingsAreFortyFourBytes) {
 }
 
 TEST_F(SettingsStore, EveryControlSurvivesARestartExactly) {
-    {
-        TForm1& f = makeForm();
+    storeSettings([](TForm1& f) {
         f.CSpinEdit1->setValue(-7);
         f.ListBox2->addItems({"0900*", "", "8?0*"});
         f.ListBox3->addItems({"09001*"});
         f.MaskEdit1->setText(QString::fromLatin1("p\xe4ss\xff"));
         for (QCheckBox* box : optionBoxes(f))
             box->setChecked(!box->isChecked());
-        f.SaveCFG();
-        form.reset();
-    }
+    });
     const std::vector<std::uint8_t> first = storedBlob(registry);
     TForm1& f = makeForm();
     f.LoadCFG();
@@ -66,13 +62,10 @@ TEST_F(SettingsStore, EveryControlSurvivesARestartExactly) {
 }
 
 TEST_F(SettingsStore, LoadingRunsTheReactionsOfChangedBoxesOnly) {
-    {
-        TForm1& f = makeForm();
+    storeSettings([](TForm1& f) {
         f.CheckBox1->setChecked(false); // Log off: Detailed greyed
         f.CheckBox5->setChecked(false); // no autostart
-        f.SaveCFG();
-        form.reset();
-    }
+    });
     TForm1& f = makeForm();
     registry.writeString(registry_keys::kRun, "Corvanta", "before-load");
     f.CheckBox6->setChecked(true); // differs from the stored state: its reaction must run
@@ -118,8 +111,8 @@ TEST_F(SettingsStore, UnreadableValuesChangeNothingAndSaySo) {
          },
          "", true},
         {"string value",
-         [](MemoryRegistry& r) { r.writeString(registry_keys::kSettings, "Corvanta", "text"); },
-         "", true},
+         [](MemoryRegistry& r) { r.writeString(registry_keys::kSettings, "Corvanta", "text"); }, "",
+         true},
     };
     for (const Case& c : cases) {
         form.reset(); // its shutdown saves settings
@@ -137,10 +130,8 @@ TEST_F(SettingsStore, UnreadableValuesChangeNothingAndSaySo) {
         if (!c.message.isEmpty())
             EXPECT_EQ(dialogs.messages[0].text, c.message);
         else
-            EXPECT_TRUE(dialogs.messages[0].text.startsWith("Configuration not loaded!"))
-                << c.name;
-        EXPECT_EQ(registry.valueSize(registry_keys::kSettings, "Corvanta").has_value(),
-                  c.valueKept)
+            EXPECT_TRUE(dialogs.messages[0].text.startsWith("Configuration not loaded!")) << c.name;
+        EXPECT_EQ(registry.valueSize(registry_keys::kSettings, "Corvanta").has_value(), c.valueKept)
             << c.name;
     }
 }

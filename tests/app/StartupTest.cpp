@@ -54,12 +54,7 @@ TEST_F(Startup, SecondCopyEndsWithCodeThreeAndShowsNothing) {
 }
 
 TEST_F(Startup, SplashSoundFlagIsTakenBeforeTheSettingsLoad) {
-    {
-        TForm1& first = makeForm();
-        first.CheckBox8->setChecked(false);
-        first.SaveCFG();
-        form.reset();
-    }
+    storeSettings([](TForm1& f) { f.CheckBox8->setChecked(false); });
     TForm1& f = makeForm();
     f.FormCreate();
     EXPECT_TRUE(f.SettingsLoaded);
@@ -84,12 +79,7 @@ TEST_F(Startup, FirstTickHandsOverToTheTrayAndOnlyTheSecondPolls) {
 }
 
 TEST_F(Startup, NoLogoMeansNoSplashShown) {
-    {
-        TForm1& first = makeForm();
-        first.CheckBox10->setChecked(false);
-        first.SaveCFG();
-        form.reset();
-    }
+    storeSettings([](TForm1& f) { f.CheckBox10->setChecked(false); });
     TForm1& f = makeForm();
     f.FormCreate();
     ASSERT_TRUE(f.SplashWindow);

@@ -19,7 +19,8 @@ template <typename Done> void spinUntil(Done done) {
 } // namespace
 
 TEST(VclTimer, RunsOnlyWhenEnabledWithAnInterval) {
-    VclTimer timer(0, true, [] {}, nullptr);
+    VclTimer timer(
+        0, true, [] {}, nullptr);
     EXPECT_FALSE(timer.running());
     timer.setInterval(1000);
     EXPECT_TRUE(timer.running());
@@ -31,13 +32,16 @@ TEST(VclTimer, RunsOnlyWhenEnabledWithAnInterval) {
 
 TEST(VclTimer, TicksGoOnInsideALoopOpenedByATick) {
     int depth = 0, deepest = 0, ticks = 0;
-    VclTimer timer(5, true, [&] {
-        ++ticks;
-        deepest = std::max(deepest, ++depth);
-        if (depth == 1)
-            spinUntil([&] { return deepest >= 2; }); // a modal box would loop like this
-        --depth;
-    }, nullptr);
+    VclTimer timer(
+        5, true,
+        [&] {
+            ++ticks;
+            deepest = std::max(deepest, ++depth);
+            if (depth == 1)
+                spinUntil([&] { return deepest >= 2; }); // a modal box would loop like this
+            --depth;
+        },
+        nullptr);
     spinUntil([&] { return deepest >= 2; });
     EXPECT_GE(deepest, 2);
 }
