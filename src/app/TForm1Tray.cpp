@@ -26,7 +26,10 @@ void TForm1::LbSpeedButton6Click() {
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible())
-        QTimer::singleShot(0, this, [this] { TrayIcon1->minimize(); });
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized()) // a late report may arrive after a restore
+                TrayIcon1->minimize();
+        });
 }
 
 // The window has no close box; a close request from the desktop only hides it.
