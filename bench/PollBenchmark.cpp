@@ -1,12 +1,6 @@
 // Cost of one poll of the main window against the simulated dial-up service (an SQLite file),
 // with no connection and with two connections up.
-#include "FakeAddressWatch.h"
-#include "FakeDialogs.h"
-#include "FakeSound.h"
-#include "FakeTray.h"
-#include "TestEnvironment.h"
-#include "app/TForm1.h"
-#include "platform/MemoryRegistry.h"
+#include "MainWindowFixture.h"
 #include "platform/SimulatedDialupService.h"
 
 #include <QApplication>
@@ -16,19 +10,9 @@ using namespace corvanta;
 
 namespace {
 
-class NoRunners final : public IConsoleRunnerFactory {
-public:
-    std::unique_ptr<IConsoleRunner> create() override { return nullptr; }
-};
-
-class NoWhois final : public IWhoisClient {
-public:
-    std::string query(const std::string&) override { return {}; }
-};
-
 void poll(benchmark::State& state) {
-    const std::string home = test::makeTempFolder("bench");
-    SimulatedDialupService dialup(home + "/dialup.sqlite3");
+    test::FakeAppServices fakes;
+    SimulatedDialupService dialup(fakes.folder + "dialup.sqlite3");
     for (int i = 0; i < state.range(0); ++i) {
         DialRequest request;
         request.number = "0123" + std::to_string(i);
@@ -36,31 +20,8 @@ void poll(benchmark::State& state) {
         RasHandle handle = 0;
         dialup.dial(request, handle);
     }
-    MemoryRegistry registry;
     SystemClock clock;
-    test::FakeSound sound;
-    test::FakeAddressWatch watch;
-    test::FakeDialogs dialogs;
-    NoRunners runners;
-    NoWhois whois;
-    AppServices services{dialup,
-                         registry,
-                         clock,
-                         sound,
-                         watch,
-                         dialogs,
-                         runners,
-                         whois,
-                         [](QWidget*) { return std::make_unique<test::FakeTray>(); },
-                         home + "/",
-                         home + "/corvanta",
-                         "",
-                         std::chrono::milliseconds(0),
-                         std::chrono::milliseconds(0),
-                         [] { return std::string(); },
-                         [] { return false; },
-                         [](int) {},
-                         [] {}};
+    AppServices services = fakes.wiredTo(dialup, fakes.registry, clock);
     TForm1 form(services);
     for (auto _ : state)
         form.Button1Click();

@@ -54,24 +54,8 @@ struct EndToEnd : MainWindowFixture {
     // Settings stored by the program's own settings code, in the per-user registry.
     void storeSettings() {
         SqliteRegistry stored;
-        AppServices withStore{dialup,
-                              stored,
-                              clock,
-                              sound,
-                              watch,
-                              dialogs,
-                              runners,
-                              whois,
-                              services.makeTray,
-                              folder,
-                              program,
-                              "",
-                              services.addressWaitLimit,
-                              services.traceWaitLimit,
-                              services.integrityProblem,
-                              services.alreadyRunning,
-                              services.terminate,
-                              services.quit};
+        AppServices withStore = wiredTo(dialup, stored, clock);
+        withStore.executablePath = program;
         TForm1 f(withStore);
         f.ListBox2->addItem("0900*");
         f.ListBox3->addItem("09001*");

@@ -17,7 +17,9 @@
 
 namespace corvanta::test {
 
-struct MainWindowFixture : ::testing::Test {
+// The fakes behind a main window, and the services that wire them up. The dial-up service,
+// registry and clock can be swapped for real ones.
+struct FakeAppServices {
     FakeDialupService dialup;
     MemoryRegistry registry;
     ManualClock clock{encodeDateTime({2026, 12, 11, 10, 0, 0, 0})};
@@ -33,31 +35,39 @@ struct MainWindowFixture : ::testing::Test {
     int alreadyRunningCalls = 0;
     std::vector<int> exitCodes;
     int quitCalls = 0;
-    AppServices services{dialup,
-                         registry,
-                         clock,
-                         sound,
-                         watch,
-                         dialogs,
-                         runners,
-                         whois,
-                         [this](QWidget*) {
-                             auto fake = std::make_unique<FakeTray>();
-                             tray = fake.get();
-                             return fake;
-                         },
-                         folder,
-                         folder + "corvanta",
-                         "trace.example",
-                         std::chrono::milliseconds(200),
-                         std::chrono::milliseconds(2000),
-                         [this] { return integrityProblem; },
-                         [this] {
-                             ++alreadyRunningCalls;
-                             return otherCopyRunning;
-                         },
-                         [this](int code) { exitCodes.push_back(code); },
-                         [this] { ++quitCalls; }};
+
+    AppServices wiredTo(IDialupService& dialupService, IRegistry& registryService,
+                        IClock& clockService) {
+        return AppServices{dialupService,
+                           registryService,
+                           clockService,
+                           sound,
+                           watch,
+                           dialogs,
+                           runners,
+                           whois,
+                           [this](QWidget*) {
+                               auto fake = std::make_unique<FakeTray>();
+                               tray = fake.get();
+                               return fake;
+                           },
+                           folder,
+                           folder + "corvanta",
+                           "trace.example",
+                           std::chrono::milliseconds(200),
+                           std::chrono::milliseconds(2000),
+                           [this] { return integrityProblem; },
+                           [this] {
+                               ++alreadyRunningCalls;
+                               return otherCopyRunning;
+                           },
+                           [this](int code) { exitCodes.push_back(code); },
+                           [this] { ++quitCalls; }};
+    }
+};
+
+struct MainWindowFixture : ::testing::Test, FakeAppServices {
+    AppServices services = wiredTo(dialup, registry, clock);
     std::unique_ptr<TForm1> form;
 
     TForm1& makeForm() {
