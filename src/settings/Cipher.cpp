@@ -111,18 +111,26 @@ void TCipher::RequireInitialized() const {
                                  " is not initialized call Init() or InitKey() before.");
 }
 
-void TCipher::EncryptChainInto(std::uint8_t* scratch) {
-    std::memcpy(scratch, Chain.get(), BlockLength);
-    Encode(scratch);
-}
-
-void TCipher::EncodeBuffer(const std::uint8_t* source, std::uint8_t* destination, std::int32_t size,
-                           bool lock) {
+std::unique_lock<std::recursive_mutex> TCipher::BeginBuffer(bool lock) {
     std::unique_lock guard(Guard, std::defer_lock);
     if (lock)
         guard.lock();
     RequireInitialized();
     FastReinit();
+    return guard;
+}
+
+// A partial last block is the same both ways: bytes XOR E(chain), then chain ^= E(chain).
+void TCipher::XorTail(std::uint8_t* bytes, std::int32_t count) {
+    std::memcpy(WorkBlock.get(), Chain.get(), BlockLength);
+    Encode(WorkBlock.get());
+    xorInto(bytes, WorkBlock.get(), count);
+    xorInto(Chain.get(), WorkBlock.get(), BlockLength);
+}
+
+void TCipher::EncodeBuffer(const std::uint8_t* source, std::uint8_t* destination, std::int32_t size,
+                           bool lock) {
+    const auto guard = BeginBuffer(lock);
     std::int32_t pos = 0;
     for (; size - pos >= BlockLength; pos += BlockLength) {
         std::uint8_t* block = destination + pos;
@@ -132,20 +140,14 @@ void TCipher::EncodeBuffer(const std::uint8_t* source, std::uint8_t* destination
         xorInto(Chain.get(), block, BlockLength);
     }
     if (pos < size) {
-        EncryptChainInto(WorkBlock.get());
-        for (std::int32_t i = 0; i < size - pos; ++i)
-            destination[pos + i] = source[pos + i] ^ WorkBlock[i];
-        xorInto(Chain.get(), WorkBlock.get(), BlockLength);
+        std::memmove(destination + pos, source + pos, static_cast<std::size_t>(size - pos));
+        XorTail(destination + pos, size - pos);
     }
 }
 
 void TCipher::DecodeBuffer(const std::uint8_t* source, std::uint8_t* destination, std::int32_t size,
                            bool lock) {
-    std::unique_lock guard(Guard, std::defer_lock);
-    if (lock)
-        guard.lock();
-    RequireInitialized();
-    FastReinit();
+    const auto guard = BeginBuffer(lock);
     if (size > 0 && source != destination)
         std::memmove(destination, source, static_cast<std::size_t>(size));
     std::int32_t pos = 0;
@@ -157,11 +159,8 @@ void TCipher::DecodeBuffer(const std::uint8_t* source, std::uint8_t* destination
         xorInto(block, Chain.get(), BlockLength);
         std::memcpy(Chain.get(), WorkBlock.get(), BlockLength);
     }
-    if (pos < size) {
-        EncryptChainInto(WorkBlock.get());
-        xorInto(destination + pos, WorkBlock.get(), size - pos);
-        xorInto(Chain.get(), WorkBlock.get(), BlockLength);
-    }
+    if (pos < size)
+        XorTail(destination + pos, size - pos);
 }
 
 } // namespace corvanta

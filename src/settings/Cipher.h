@@ -64,7 +64,8 @@ protected:
 
 private:
     void RequireInitialized() const;
-    void EncryptChainInto(std::uint8_t* scratch);
+    std::unique_lock<std::recursive_mutex> BeginBuffer(bool lock);
+    void XorTail(std::uint8_t* bytes, std::int32_t count);
 
     std::int32_t KeyLimit;
     std::int32_t BlockLength;
