@@ -33,10 +33,6 @@ QString hint(const char* text) {
     return h;
 }
 
-QColor listColour(int r, int g, int b) {
-    return QColor(r, g, b);
-}
-
 void paintList(QListWidget* list, const QColor& colour) {
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, colour);
@@ -124,10 +120,10 @@ void TForm1::createControls() {
         lists->addWidget(group);
     };
     listGroup(GroupBox1, "GroupBox1", " Prohibited Phone List ", ListBox2, "ListBox2",
-              listColour(254, 239, 233), LbSpeedButton9, "LbSpeedButton9", LbSpeedButton10,
+              QColor(254, 239, 233), LbSpeedButton9, "LbSpeedButton9", LbSpeedButton10,
               "LbSpeedButton10", LbSpeedButton11, "LbSpeedButton11");
     listGroup(GroupBox2, "GroupBox2", " Allowed Phone List ", ListBox3, "ListBox3",
-              listColour(243, 255, 242), LbSpeedButton12, "LbSpeedButton12", LbSpeedButton13,
+              QColor(243, 255, 242), LbSpeedButton12, "LbSpeedButton12", LbSpeedButton13,
               "LbSpeedButton13", LbSpeedButton14, "LbSpeedButton14");
 
     make(GroupBox3, "GroupBox3", this);

@@ -139,7 +139,6 @@ public:
     void CheckBox1Click();
     void LbSpeedButton7Click();
     void LbSpeedButton8Click();
-    std::string logFilePath() const;
 
     // Settings.
     void LoadCFG();
@@ -155,8 +154,6 @@ public:
     void Timer2Timer();
     void LbSpeedButton1Click();
     void LbSpeedButton4Click();
-
-    bool formDestroyed() const { return formDestroyed_; }
 
 protected:
     void changeEvent(QEvent* event) override;

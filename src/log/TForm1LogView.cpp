@@ -8,10 +8,6 @@
 
 namespace corvanta {
 
-std::string TForm1::logFilePath() const {
-    return logFile_->path();
-}
-
 void TForm1::CheckBox1Click() {
     CheckBox4->setEnabled(CheckBox1->isChecked());
 }
